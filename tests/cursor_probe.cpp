@@ -14,7 +14,7 @@ int main()
     XFixesCursorImage* cursor = XFixesGetCursorImage(x);
     if (!cursor) return 3;
     int opaque = 0;
-    for (int i = 0; i < cursor->width * cursor->height; ++i) opaque += (cursor->pixels[i] >> 24) == 0xff;
+    for (int i = 0; i < cursor->width * cursor->height; ++i) opaque += ((cursor->pixels[i] & 0xffffffffUL) >> 24) == 0xff;  // pixels come sign-extended in longs
     std::printf("%d %d %d %d %d\n", cursor->width, cursor->height, cursor->xhot, cursor->yhot, opaque);
     XFree(cursor);
     XCloseDisplay(x);

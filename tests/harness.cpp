@@ -45,7 +45,8 @@ std::string GameTest::ownMediaFile(const std::string& relative)
     fs::path link = fs::path(dir) / relative;
     // Turn every linked directory on the way into a real one, so the copy does not land in the repository.
     fs::path walk = fs::path(dir) / "media";
-    fs::path rel = fs::relative(link, walk);
+    // Lexical, not fs::relative: that one follows the links and would lead back into the repository.
+    fs::path rel = link.lexically_relative(walk);
     for (auto it = rel.begin(); std::next(it) != rel.end(); ++it) {
         fs::path next = walk / *it;
         if (fs::is_symlink(next)) {
@@ -61,6 +62,11 @@ std::string GameTest::ownMediaFile(const std::string& relative)
         fs::path target = fs::read_symlink(link);
         fs::remove(link);
         fs::copy_file(target, link);
+    }
+    const std::string real = fs::weakly_canonical(link.parent_path()).string();
+    if (real.rfind(fs::weakly_canonical(dir).string(), 0) != 0) {
+        ADD_FAILURE() << relative << " would be written outside the scratch directory, at " << real;
+        std::abort();
     }
     return link.string();
 }

@@ -2,9 +2,10 @@
 # Plays the built game in a real window under Xvfb with xdotool: title, size, cursor, a row drag, Escape.
 # Usage: real_window_test.sh <plexaro binary> <cursor_probe binary> <screenshot dir>
 set -u
-GAME=$1
-PROBE=$2
-SHOTS=$3
+GAME=$(realpath "$1")
+PROBE=$(realpath "$2")
+mkdir -p "$3"
+SHOTS=$(realpath "$3")
 REPO=$(pwd)
 mkdir -p "$SHOTS"
 WORK=$(mktemp -d /tmp/plexaro-window-XXXXXX)
@@ -91,7 +92,11 @@ CHANGED=$(differ after_drag 900x100+60+400 before_drag 900x100+60+400)
 [ "$ABOVE" -lt 4000 ] || fail "the drag changed $ABOVE pixels above the row"
 
 # Escape ends the game with status 0 and leaves the capture file.
-xdotool key Escape
+xdotool mousemove 700 150
+sleep 0.2
+xdotool keydown Escape
+sleep 0.5
+xdotool keyup Escape
 for i in $(seq 1 50); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$GAME_PID" 2>/dev/null && fail "Escape did not end the game"
 wait "$GAME_PID"
