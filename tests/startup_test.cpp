@@ -84,8 +84,13 @@ TEST_F(Startup, SeedsTheScrambleFromTheCalendarTime)
     EXPECT_EQ(first, std::rand());
 }
 
+// A forked child would inherit the audio threads' locks and hang in the library's exit handler;
+// the threadsafe style starts the child afresh.
+static void deathTestsStartAfresh() { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+
 TEST_F(Startup, AMissingAssetStopsWithItsName)
 {
+    deathTestsStartAfresh();
     const char* const assets[] = {"media/grafika/plx_wstep.png", "media/grafika/plx_abc.png",
                                   "media/grafika/plx_strzalka.png", "media/ogg/s1.ogg", "media/verdana.ttf",
                                   "media/verdanab.ttf"};
@@ -105,6 +110,7 @@ TEST_F(Startup, AMissingAssetStopsWithItsName)
 
 TEST_F(Startup, NoWindowStopsWithAMessage)
 {
+    deathTestsStartAfresh();
     scriptFailWindow(true);
     EXPECT_EXIT(startUp(), ::testing::ExitedWithCode(1), "no window could be opened");
 }
