@@ -55,32 +55,31 @@ static void animate(PieceDrawer pieces, int x, int y, int clickFrame)
     }
 }
 
-static void shiftColumn(PieceDrawer pieces, void (*rotate)(Grid&, int))
+// A column or a row: its strip, how many lines there are, where line n sits and what the frame clicks on.
+struct LineShape {
+    ALLEGRO_BITMAP* GameResources::*strip;
+    int lines, width, height, clickFrame;
+    bool column;
+};
+static constexpr LineShape columnShape{&GameResources::columnStrip, boardColumns, cellSize, columnLength, columnClickFrame, true};
+static constexpr LineShape rowShape{&GameResources::rowStrip, boardRows, rowLength, cellSize, rowClickFrame, false};
+
+static void shiftLine(const LineShape& shape, PieceDrawer pieces, void (*rotate)(Grid&, int))
 {
-    const int column = lineIndex(boardColumns);
-    const int x = boardLeft + cellSize * column;
-    al_set_target_bitmap(resources.columnStrip);
-    al_draw_bitmap_region(resources.canvas, x, boardTop, cellSize, columnLength, 0, 0, 0);
-    animate(pieces, x, boardTop, columnClickFrame);
-    rotate(game.board, column);
+    const int line = lineIndex(shape.lines);
+    const int x = shape.column ? boardLeft + cellSize * line : boardLeft;
+    const int y = shape.column ? boardTop : boardTop + cellSize * line;
+    al_set_target_bitmap(resources.*shape.strip);
+    al_draw_bitmap_region(resources.canvas, x, y, shape.width, shape.height, 0, 0, 0);
+    animate(pieces, x, y, shape.clickFrame);
+    rotate(game.board, line);
     redrawBoard();
 }
 
-static void shiftRow(PieceDrawer pieces, void (*rotate)(Grid&, int))
-{
-    const int row = lineIndex(boardRows);
-    const int y = boardTop + cellSize * row;
-    al_set_target_bitmap(resources.rowStrip);
-    al_draw_bitmap_region(resources.canvas, boardLeft, y, rowLength, cellSize, 0, 0, 0);
-    animate(pieces, boardLeft, y, rowClickFrame);
-    rotate(game.board, row);
-    redrawBoard();
-}
-
-void shiftColumnDown() { shiftColumn(columnDownPieces, rotateColumnDown); }
-void shiftColumnUp() { shiftColumn(columnUpPieces, rotateColumnUp); }
-void shiftRowRight() { shiftRow(rowRightPieces, rotateRowRight); }
-void shiftRowLeft() { shiftRow(rowLeftPieces, rotateRowLeft); }
+void shiftColumnDown() { shiftLine(columnShape, columnDownPieces, rotateColumnDown); }
+void shiftColumnUp() { shiftLine(columnShape, columnUpPieces, rotateColumnUp); }
+void shiftRowRight() { shiftLine(rowShape, rowRightPieces, rotateRowRight); }
+void shiftRowLeft() { shiftLine(rowShape, rowLeftPieces, rotateRowLeft); }
 
 void redrawBoard()
 {

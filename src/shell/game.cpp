@@ -26,26 +26,25 @@ static bool escapeDown() { return al_key_down(&game.keyboardState, ALLEGRO_KEY_E
 static int rowUnderPointer() { return std::min((game.mouseY - boardTop) / cellSize, boardRows - 1); }
 static int columnUnderPointer() { return std::min((game.mouseX - boardLeft) / cellSize, boardColumns - 1); }
 
+// The pending moves in the order they run: left, right, up, down. All use the pointer of this pass.
+struct PendingMove {
+    bool DragState::*pending;
+    int (*line)();
+    void (*shift)();
+};
+static const PendingMove pendingMoves[] = {
+    {&DragState::moveLeft, rowUnderPointer, shiftRowLeft},
+    {&DragState::moveRight, rowUnderPointer, shiftRowRight},
+    {&DragState::moveUp, columnUnderPointer, shiftColumnUp},
+    {&DragState::moveDown, columnUnderPointer, shiftColumnDown},
+};
+
 static void runPendingMoves()
 {
-    if (dragState.moveLeft) {
-        game.selectedLine = rowUnderPointer();
-        shiftRowLeft();
-        dragState.tracking = false;
-    }
-    if (dragState.moveRight) {
-        game.selectedLine = rowUnderPointer();
-        shiftRowRight();
-        dragState.tracking = false;
-    }
-    if (dragState.moveUp) {
-        game.selectedLine = columnUnderPointer();
-        shiftColumnUp();
-        dragState.tracking = false;
-    }
-    if (dragState.moveDown) {
-        game.selectedLine = columnUnderPointer();
-        shiftColumnDown();
+    for (const PendingMove& move : pendingMoves) {
+        if (!(dragState.*move.pending)) continue;
+        game.selectedLine = move.line();
+        move.shift();
         dragState.tracking = false;
     }
     countMatches();
