@@ -12,7 +12,8 @@ struct Script {
     double presentCost = 0;
     std::time_t calendar = 0;
     bool failWindow = false;
-    int presentLimit = 2000000, readLimit = 20000000;
+    // Far above what any scripted stretch of the game needs, so a faulty loop fails fast instead of hanging.
+    int presentLimit = 100000, readLimit = 1000000;
     int presents = 0, mouseReads = 0, keyboardReads = 0;
     std::vector<double> rests;
     std::vector<MouseSample> mouseQueue;
