@@ -58,15 +58,15 @@ std::string GameTest::ownMediaFile(const std::string& relative)
         }
         walk = next;
     }
-    if (fs::is_symlink(link)) {
-        fs::path target = fs::read_symlink(link);
-        fs::remove(link);
-        fs::copy_file(target, link);
-    }
     const std::string real = fs::weakly_canonical(link.parent_path()).string();
     if (real.rfind(fs::weakly_canonical(dir).string(), 0) != 0) {
         ADD_FAILURE() << relative << " would be written outside the scratch directory, at " << real;
         std::abort();
+    }
+    if (fs::is_symlink(link)) {
+        fs::path target = fs::read_symlink(link);
+        fs::remove(link);
+        fs::copy_file(target, link);
     }
     return link.string();
 }

@@ -31,8 +31,6 @@ export DISPLAY
 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
 
 shot() { import -window root "$SHOTS/$1.png" 2>/dev/null; }
-# Pixel (x, y) of a screenshot as "r,g,b".
-pixel() { convert "$SHOTS/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
 # Differing pixels between two crops (geometry WxH+X+Y each).
 differ() { compare -metric AE "$SHOTS/$1.png[$2]" "$SHOTS/$3.png[$4]" null: 2>&1 | cut -d' ' -f1; }
 

@@ -15,7 +15,6 @@ static const char* const groupTracks[] = {
 };
 static const char* const startPagesTrack = "media/ogg/muz1.ogg";
 static const char* const finaleTrack = "media/ogg/Mirtallo.ogg";
-static const int lastLevel = 25;
 
 void setUpAudio()
 {
@@ -29,7 +28,7 @@ void setUpAudio()
 const char* musicFileForLevel(int level)
 {
     if (level <= 0) return startPagesTrack;
-    if (level > lastLevel) return finaleTrack;
+    if (level > levelCount) return finaleTrack;
     return groupTracks[(level - 1) / 5];
 }
 

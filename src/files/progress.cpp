@@ -9,7 +9,6 @@
 
 static constexpr int missingFileSpeed = 2;
 static constexpr int firstLevel = 1;
-static constexpr int lastLevel = 25;
 // A stored speed outside this range would freeze the shifts (huge rests) or is plainly damaged;
 // such a value is refused and the current speed kept.
 static constexpr int slowestStoredSpeed = 9;
@@ -32,7 +31,7 @@ void loadProgress()
         readNumbers(file);
     }
     game.level /= progressLevelFactor;
-    if (game.level < firstLevel || game.level > lastLevel) game.level = firstLevel;
+    if (game.level < firstLevel || game.level > levelCount) game.level = firstLevel;
 }
 
 void saveProgress()

@@ -10,6 +10,8 @@
 
 DragState dragState;
 
+bool escapeDown() { return al_key_down(&game.keyboardState, ALLEGRO_KEY_ESCAPE); }
+
 HotZone zoneAt(int x, int y)
 {
     HotZone zone = ZoneNone;
@@ -64,7 +66,7 @@ void updateDrag()
 
 static void drawSpeedValue(Rgb colour)
 {
-    al_draw_textf(resources.fontBold18, al_map_rgb(colour.r, colour.g, colour.b), speedValueAt.x, speedValueAt.y,
+    al_draw_textf(resources.fontBold18, colourOf(colour), speedValueAt.x, speedValueAt.y,
                   ALLEGRO_ALIGN_LEFT, "%d", game.speed);
 }
 

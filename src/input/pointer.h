@@ -35,6 +35,8 @@ struct DragState {
 // The drag of the level being played; the play loop resets it at every level start.
 extern DragState dragState;
 
+// True when Escape is down in the keyboard snapshot (never the live keyboard).
+bool escapeDown();
 // The zone of a point, by the rule of hotZones.
 HotZone zoneAt(int x, int y);
 // Reports the snapshot before the newest (one poll late), takes a new one, classifies the reported point.

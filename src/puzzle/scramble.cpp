@@ -45,7 +45,7 @@ void countMatches()
     game.matchCount = countEqual(game.target, game.board);
     al_set_target_bitmap(resources.canvas);
     drawBackdropPatch(counterPatch);
-    al_draw_textf(resources.fontRegular24, al_map_rgb(counterColour.r, counterColour.g, counterColour.b), counterAt.x,
+    al_draw_textf(resources.fontRegular24, colourOf(counterColour), counterAt.x,
                   counterAt.y, ALLEGRO_ALIGN_CENTRE, "%d", gridCells - game.matchCount);
     selectScreen();
     al_draw_bitmap(resources.canvas, 0, 0, 0);

@@ -14,8 +14,6 @@
 #include "levelstart.h"
 #include "sprites.h"
 
-static bool escapeDown() { return al_key_down(&game.keyboardState, ALLEGRO_KEY_ESCAPE); }
-
 // The frame around the solved board swings its green between 45 and 255 in steps of 5.
 struct PulsingFrame {
     int green = 100;
@@ -95,7 +93,7 @@ static void revealFinaleGround()
     repointBitmap(resources.pageA, resources.backdrop);
     repointBitmap(resources.canvas, outgoing);
     al_set_target_bitmap(resources.canvas);
-    al_draw_filled_rectangle(0, 0, screenWidth, screenHeight, al_map_rgba(12, 12, 12, revealDarkening));
+    darkenCurrentTarget(revealDarkening);
     presentScreen();
     revealTransition();
 }

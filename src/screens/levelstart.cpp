@@ -24,11 +24,6 @@ static void layOutGoalCell(int c, int r)
                           previewTop + previewPitch * r, previewCellSize, previewCellSize, 0);
 }
 
-static void darkenCurrentTarget(unsigned char alpha)
-{
-    al_draw_filled_rectangle(0, 0, screenWidth, screenHeight, al_map_rgba(12, 12, 12, alpha));
-}
-
 void startLevel()
 {
     buildPlayScreen();

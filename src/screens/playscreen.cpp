@@ -7,8 +7,6 @@
 #include "../shell/records.h"
 #include "sprites.h"
 
-static ALLEGRO_COLOR colourOf(Rgb c) { return al_map_rgb(c.r, c.g, c.b); }
-
 static void drawFurniture()
 {
     drawSprite(patternLabelPlate, patternLabelAt);

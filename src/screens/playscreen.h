@@ -3,9 +3,12 @@
 
 #include "atlas.h"
 
+#include <allegro5/allegro.h>
+
 struct Rgb {
     unsigned char r, g, b;
 };
+inline ALLEGRO_COLOR colourOf(Rgb c) { return al_map_rgb(c.r, c.g, c.b); }
 
 constexpr Rgb labelColour{160, 160, 50};            // "Wzór" and "SPEED"
 constexpr Rgb speedValueColour{60, 160, 160};       // speed value as composed

@@ -1,6 +1,8 @@
 // Drawing one atlas region or one backdrop patch onto the current target.
 #include "sprites.h"
 
+#include <allegro5/allegro_primitives.h>
+
 #include "../shell/records.h"
 
 void drawSprite(const Region& region, int x, int y)
@@ -11,6 +13,11 @@ void drawSprite(const Region& region, int x, int y)
 void drawBackdropPatch(const Region& patch)
 {
     al_draw_bitmap_region(resources.backdrop, patch.x, patch.y, patch.w, patch.h, patch.x, patch.y, 0);
+}
+
+void darkenCurrentTarget(unsigned char alpha)
+{
+    al_draw_filled_rectangle(0, 0, screenWidth, screenHeight, al_map_rgba(12, 12, 12, alpha));
 }
 
 void drawTile(int v, int c, int r)

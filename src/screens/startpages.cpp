@@ -2,7 +2,6 @@
 #include "startpages.h"
 
 #include <allegro5/allegro_font.h>
-#include <allegro5/allegro_primitives.h>
 
 #include "../audio/music.h"
 #include "../input/pointer.h"
@@ -47,11 +46,6 @@ static void typeOutLines()
             restFor(typingRest);
         }
     }
-}
-
-static void darkenCurrentTarget(unsigned char alpha)
-{
-    al_draw_filled_rectangle(0, 0, screenWidth, screenHeight, al_map_rgba(12, 12, 12, alpha));
 }
 
 void introScreen()

@@ -17,9 +17,6 @@
 #include "startup.h"
 
 static constexpr int solvedCount = gridCells;
-static constexpr int lastLevel = 25;
-
-static bool escapeDown() { return al_key_down(&game.keyboardState, ALLEGRO_KEY_ESCAPE); }
 
 // The pointer's row or column. The board zone reaches past the field (x up to 972, y up to 716),
 // where the division gives line 9 or 5; such a drag shifts the last line instead.
@@ -54,7 +51,7 @@ static void finishLevel()
 {
     levelCompleteScreen();
     saveProgress();
-    if (game.level > lastLevel) finaleScreen();
+    if (game.level > levelCount) finaleScreen();
 }
 
 // Drawn on the screen every pass, never on canvas. True when it was clicked.
@@ -112,7 +109,7 @@ int runGame()
     for (;;) {
         if (escapeDown()) return 0;
         readKeyboard(&game.keyboardState);
-        if (game.level > lastLevel) return 0;
+        if (game.level > levelCount) return 0;
         openLevel();
         if (playLevel()) return 0;
     }
